@@ -44,6 +44,9 @@ class Backend {
   virtual bool IsIconic(HWND window) const = 0;
   virtual void SetIcon(HWND window, int which, HICON icon) = 0;  // ICON_BIG or ICON_SMALL
   virtual void CancelMode(HWND window) = 0;  // end a popup, drag or capture in progress
+  virtual Size StandardIconSize() const = 0;
+  // Only while the window handles WM_PAINT.
+  virtual void DrawIcon(HWND window, Point topLeft, HICON icon) = 0;
 
   // Runs the window's modal loop until EndModalLoop. False when the platform asked the
   // program to quit instead.
@@ -61,7 +64,8 @@ class Backend {
   // The system.
   virtual int MessageBox(HWND owner, std::string_view text, std::string_view caption,
                          unsigned style) = 0;
-  virtual bool OpenAddress(std::string_view address) = 0;  // in the user's web browser
+  // Hands an address to the system's default handler (the user's web browser).
+  virtual bool OpenAddress(std::string_view address) = 0;
   virtual bool WinHelp(HWND owner, std::string_view helpFile, unsigned command,
                        std::uintptr_t data) = 0;
   virtual int ShowWaitCursor() = 0;  // returns a token for the cursor shown before

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
@@ -129,6 +130,13 @@ void QtBackend::CancelMode(HWND /*window*/) {
   }
   if (QWidget* grabber = QWidget::mouseGrabber()) {
     grabber->releaseMouse();
+  }
+}
+
+void QtBackend::DrawIcon(HWND window, Point topLeft, HICON icon) {
+  if (icon != nullptr) {
+    QPainter painter(window->widget.get());
+    painter.drawPixmap(topLeft.x, topLeft.y, IconPixmap(*icon));
   }
 }
 

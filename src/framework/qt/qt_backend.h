@@ -40,6 +40,8 @@ class QtBackend final : public Backend {
   bool IsIconic(HWND window) const override;
   void SetIcon(HWND window, int which, HICON icon) override;
   void CancelMode(HWND window) override;
+  Size StandardIconSize() const override { return {32, 32}; }
+  void DrawIcon(HWND window, Point topLeft, HICON icon) override;
 
   bool RunModalLoop(HWND window) override;
   void EndModalLoop(HWND window) override;
