@@ -9,7 +9,7 @@ packages="
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb openbox xdotool xclip x11-utils xdg-utils libx11-dev
+  xvfb openbox xdotool xclip x11-utils xdg-utils libx11-dev libxdamage-dev time
   desktop-file-utils appstream dpkg-dev file jq
 "
 
