@@ -14,11 +14,11 @@ constexpr std::array<double, 8> kFactors = {1.0, 1.1, 1.2, 1.3, 1.4, 1.5, 1.6, 1
 }  // namespace
 
 double CropFactorForClass(int classNumber) {
-  const int index = classNumber - kFirstClass;
-  if (index < 0 || index >= static_cast<int>(kFactors.size())) {
+  // Compared before subtracting: a class number near INT_MIN must not overflow.
+  if (classNumber < kFirstClass || classNumber >= kFirstClass + static_cast<int>(kFactors.size())) {
     return kFactors[0];
   }
-  return kFactors[static_cast<std::size_t>(index)];
+  return kFactors[static_cast<std::size_t>(classNumber - kFirstClass)];
 }
 
 }  // namespace fokuro
