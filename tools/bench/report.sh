@@ -1,5 +1,6 @@
 #!/bin/sh
-# Runs fokuro-bench and prints the median times, with ours vs baseline for the formatter.
+# Runs fokuro-bench and prints median CPU times (steadier than wall time on a busy
+# machine), with baseline/ours for the formatter.
 # usage: tools/bench/report.sh [path/to/fokuro-bench] [extra benchmark flags...]
 set -eu
 bench="${1:-build/release/bin/fokuro-bench}"
@@ -15,12 +16,12 @@ jq -r '
   [.benchmarks[] | select(.aggregate_name == "median")] as $rows
   | ($rows | map(select(.run_name | startswith("BM_Convert/")))
       | "ConvertFocalLengths                         median ns",
-        (.[] | "  \(.run_name | ltrimstr("BM_Convert/") | name)\(.real_time | num)")),
+        (.[] | "  \(.run_name | ltrimstr("BM_Convert/") | name)\(.cpu_time | num)")),
     "",
     "FormatResultText (median ns)                     ours baseline  baseline/ours",
     ($rows | map(select(.run_name | startswith("BM_FormatOurs/"))) | .[]
       | (.run_name | ltrimstr("BM_FormatOurs/")) as $name
-      | .real_time as $ours
-      | ($rows[] | select(.run_name == "BM_FormatBaseline/" + $name) | .real_time) as $base
+      | .cpu_time as $ours
+      | ($rows[] | select(.run_name == "BM_FormatBaseline/" + $name) | .cpu_time) as $base
       | "  \($name | name)\($ours | num)\($base | num)\($base / $ours | num)x")
 ' "$json"
