@@ -39,6 +39,16 @@ class IconPicture final : public QLabel {
   int m_control;
 };
 
+// Qt's radio button reacts only to its mark and its text; the control's whole rectangle must,
+// as the short texts leave most of the 179-unit width empty.
+class RadioButton final : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 QWidget* MakePushButton(PlatformWindow& window, const ControlTemplate& control) {
   auto* button = new QPushButton(window.widget.get());
   // Enter is the dialog's to decide: no button is ever the default.
@@ -63,7 +73,7 @@ QWidget* MakePushButton(PlatformWindow& window, const ControlTemplate& control) 
 
 QWidget* MakeRadioButton(PlatformWindow& window, const ControlTemplate& control,
                          QButtonGroup*& group) {
-  auto* radio = new QRadioButton(TextOf(control), window.widget.get());
+  auto* radio = new RadioButton(TextOf(control), window.widget.get());
   if (group == nullptr || control.Has(kGroupStart)) {
     group = new QButtonGroup(window.widget.get());
     group->setExclusive(true);
