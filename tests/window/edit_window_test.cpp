@@ -1,6 +1,7 @@
 // The result fields let the user look and copy but never change; the inputs take any text.
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 
 #include <array>
@@ -140,6 +141,46 @@ TEST_F(EditWindowTest, InputFieldsTakeA400CharacterTextAndScrollItPastTheRightEd
       EXPECT_TRUE(edit->rect().contains(caret.center()))
           << caret.x() << "," << caret.y() << " in a field " << edit->width() << " wide";
     }
+  });
+}
+
+}  // namespace
+}  // namespace fokuro::testing
+
+namespace fokuro::testing {
+namespace {
+
+// The column where the caret stands, as painted: with focus there is a caret, without none.
+QImage FieldPicture(QLineEdit* field) {
+  return field->grab().toImage();
+}
+
+int DarkPixelsInColumn(const QImage& picture, int x, int top, int bottom) {
+  int dark = 0;
+  for (int y = top; y <= bottom; ++y) {
+    if (qGray(picture.pixel(x, y)) < 96) {
+      ++dark;
+    }
+  }
+  return dark;
+}
+
+TEST_F(EditWindowTest, AFocusedResultFieldDrawsItsCaret) {
+  CConverterDlg dialog;
+  RunActive(dialog, [&] {
+    QLineEdit* field = EditOf(dialog, IDC_WIDE_RESULT);
+    dialog.SetDlgItemText(IDC_WIDE_RESULT, "44.8");
+    Click(field);
+    Press(Qt::Key_End);
+    Press(Qt::Key_Left);  // between "44." and "8": a column with no glyph ink of its own
+    ASSERT_EQ(FocusedControl(dialog), IDC_WIDE_RESULT);
+    const QRect caret = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int x = caret.center().x();
+    const int withFocus = DarkPixelsInColumn(FieldPicture(field), x, caret.top(), caret.bottom());
+    Click(EditOf(dialog, IDC_WIDE_MM));
+    const int withoutFocus =
+        DarkPixelsInColumn(FieldPicture(field), x, caret.top(), caret.bottom());
+    EXPECT_GT(withFocus, withoutFocus + caret.height() / 2);
   });
 }
 

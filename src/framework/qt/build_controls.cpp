@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,6 +50,25 @@ class RadioButton final : public QRadioButton {
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
+// A read-only field still shows its caret while it has the focus, so the user sees where a
+// keyboard selection starts; Qt's own read-only line edit draws none.
+class ReadOnlyField final : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QLineEdit::paintEvent(event);
+    if (hasFocus() && !hasSelectedText()) {
+      QPainter painter(this);
+      const QRect caret = cursorRect();
+      const int x = caret.center().x();
+      painter.setPen(palette().color(QPalette::Text));
+      painter.drawLine(x, caret.top(), x, caret.bottom());
+    }
+  }
+};
+
 QWidget* MakePushButton(PlatformWindow& window, const ControlTemplate& control) {
   auto* button = new QPushButton(window.widget.get());
   // Enter is the dialog's to decide: no button is ever the default.
@@ -87,7 +107,8 @@ QWidget* MakeRadioButton(PlatformWindow& window, const ControlTemplate& control,
 }
 
 QWidget* MakeEdit(PlatformWindow& window, const ControlTemplate& control) {
-  auto* edit = new QLineEdit(TextOf(control), window.widget.get());
+  QLineEdit* edit = control.Has(kReadOnly) ? new ReadOnlyField(TextOf(control), window.widget.get())
+                                           : new QLineEdit(TextOf(control), window.widget.get());
   // No limit and no filter: any text of any length.
   edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setFrame(control.Has(kBorder));
