@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "ui/converter_dlg.h"
+#include "ui/converter_template.h"
 #include "ui/resource.h"
 #include "window_fixture.h"
 
@@ -23,6 +24,20 @@ TEST_F(FreshWindowTest, OpensWithClassOneSixCheckedEmptyFieldsAndFocusInTheWideI
   });
   EXPECT_EQ(endCode, framework::IDCANCEL);
   EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
+// The texts a user reads on the buttons and radios are the template's, byte for byte, also
+// where a button wraps its text over lines.
+TEST_F(FreshWindowTest, EveryNumberedControlShowsItsTemplateText) {
+  CConverterDlg dialog;
+  RunModal(dialog, [&] {
+    for (const framework::ControlTemplate& control : ConverterDialogTemplate().controls) {
+      if (control.id != framework::IDC_STATIC) {
+        EXPECT_EQ(TextOf(dialog, control.id), control.text) << control.id;
+      }
+    }
+    dialog.EndDialog(framework::IDOK);
+  });
 }
 
 }  // namespace

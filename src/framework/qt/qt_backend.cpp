@@ -3,12 +3,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QUrl>
@@ -167,7 +170,9 @@ std::string QtBackend::ControlText(HWND window, int control) const {
     return ToBytes(edit->text());
   }
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    return ToBytes(button->text());
+    // A multi-line button shows its text in a wrapping label of its own.
+    const auto* wrapped = button->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    return ToBytes(wrapped != nullptr ? wrapped->text() : button->text());
   }
   return {};
 }
@@ -177,7 +182,11 @@ void QtBackend::SetControlText(HWND window, int control, std::string_view text) 
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     edit->setText(FromBytes(text));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(FromBytes(text));
+    if (auto* wrapped = button->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+      wrapped->setText(FromBytes(text));
+    } else {
+      button->setText(FromBytes(text));
+    }
   }
 }
 
@@ -231,6 +240,19 @@ int QtBackend::MessageBox(HWND owner, std::string_view text, std::string_view ca
   if ((style & MB_SYSTEMMODAL) != 0) {
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
   }
+  // Ctrl+C copies the whole box as the system's message box does on Windows, so that the
+  // user can paste what it said; Qt's own box copies nothing outside Windows.
+  const QShortcut copy(QKeySequence::Copy, &box);
+  QObject::connect(&copy, &QShortcut::activated, &box, [&box] {
+    const QString rule = QStringLiteral("---------------------------\n");
+    QString buttons;
+    for (const QAbstractButton* button : box.buttons()) {
+      buttons += QString(button->text()).remove(QLatin1Char('&')) + QStringLiteral("   ");
+    }
+    QGuiApplication::clipboard()->setText(rule + box.windowTitle() + QLatin1Char('\n') + rule +
+                                          box.text() + QLatin1Char('\n') + rule + buttons +
+                                          QLatin1Char('\n') + rule);
+  });
   box.exec();
   return IDOK_RESULT;
 }
