@@ -99,8 +99,11 @@ struct WhileBoxOpen {
   bool found = false;
   std::string text;
   std::string caption;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  bool ownedByTheWindow = false;
   std::size_t requestsAfterSecondF1 = 0;
   std::size_t boxesAfterSecondF1 = 0;
+  int furtherBoxes = 0;  // closed by the test so that a fault fails instead of hanging
 };
 
 using HelpFailureTest = AppWindowTest;
@@ -111,6 +114,17 @@ TEST_F(HelpFailureTest, SaysSoInABoxAndIgnoresF1UntilItCloses) {
   app.m_pMainWnd = &dialog;
   ASSERT_FALSE(app.m_pszAppName.empty());
   WhileBoxOpen seen;
+  QTimer furtherBoxCloser;
+  furtherBoxCloser.setSingleShot(true);
+  QMessageBox* firstBox = nullptr;
+  QObject::connect(&furtherBoxCloser, &QTimer::timeout, [&] {
+    for (QMessageBox* box : VisibleMessageBoxes()) {
+      if (box != firstBox) {
+        ++seen.furtherBoxes;
+        ClickOk(*box);
+      }
+    }
+  });
   const auto endCode = RunModal(dialog, [&] {
     // The box runs its own loop inside the F1 below; this step runs in that loop.
     QTimer::singleShot(0, [&] {
@@ -121,6 +135,11 @@ TEST_F(HelpFailureTest, SaysSoInABoxAndIgnoresF1UntilItCloses) {
       seen.found = boxes.size() == 1;
       seen.text = boxes[0]->text().toStdString();
       seen.caption = boxes[0]->windowTitle().toStdString();
+      seen.icon = boxes[0]->icon();
+      seen.ownedByTheWindow = boxes[0]->parentWidget() == WindowOf(dialog);
+      firstBox = boxes[0];
+      // A second box would run its own loop inside this F1; the closer runs there.
+      furtherBoxCloser.start(0);
       PressKey(dialog, Qt::Key_F1);
       seen.requestsAfterSecondF1 = helpCalls.size();
       seen.boxesAfterSecondF1 = VisibleMessageBoxes().size();
@@ -134,8 +153,11 @@ TEST_F(HelpFailureTest, SaysSoInABoxAndIgnoresF1UntilItCloses) {
     EXPECT_EQ(seen.text, framework::kFailedToLaunchHelp);
     EXPECT_EQ(seen.text, "ﾍﾙﾌﾟの起動に失敗しました。");
     EXPECT_EQ(seen.caption, app.m_pszAppName);
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_TRUE(seen.ownedByTheWindow);
     EXPECT_EQ(seen.requestsAfterSecondF1, 1u);
     EXPECT_EQ(seen.boxesAfterSecondF1, 1u);
+    EXPECT_EQ(seen.furtherBoxes, 0);
     EXPECT_TRUE(VisibleMessageBoxes().empty());
     EXPECT_TRUE(WindowOf(dialog)->isVisible());
 
