@@ -118,7 +118,9 @@ start_program() {
   app_window="$(wait_for_window "$app_pid" "^${title}\$")"
   if [ -z "$app_window" ]; then
     if kill -0 "$app_pid" 2>/dev/null; then
-      fail "no window appeared; the program runs: $(tr '\n' ' ' <"$work/program.log")"
+      fail "no window appeared; the program runs; its windows: $(xdotool search --all --pid \
+        "$app_pid" 2>/dev/null | while read -r w; do xwininfo -id "$w" | grep -E 'xwininfo:|Map State'; done |
+        tr '\n' ' '); output: $(tr '\n' ' ' <"$work/program.log")"
     else
       wait "$app_pid"
       fail "no window appeared; the program ended with $?: $(tr '\n' ' ' <"$work/program.log")"
