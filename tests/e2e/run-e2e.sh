@@ -132,8 +132,17 @@ start_program() {
 
 # The visible window of process $1 whose name matches $2, within the step timeout.
 wait_for_window() {
-  timeout "$step_timeout" xdotool search --all --sync --onlyvisible --pid "$1" --name "$2" 2>/dev/null |
-    head -n 1
+  # A search dies on an X error when some other window vanishes while it walks the tree (a
+  # closing program's, say), so search again until the deadline rather than once with --sync.
+  local deadline=$((SECONDS + step_timeout)) found
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    found="$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1)"
+    if [ -n "$found" ]; then
+      echo "$found"
+      return 0
+    fi
+    sleep 0.05
+  done
 }
 
 wait_until_active() {
