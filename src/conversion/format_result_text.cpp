@@ -110,12 +110,29 @@ SeventeenDigits SeventeenDigitsFromExpansion(double magnitude) {
   return form;
 }
 
-char* WriteDigits(char* out, std::uint64_t value, int count) {
-  for (int i = count - 1; i >= 0; --i) {
-    out[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
   }
-  return out + count;
+  return pairs;
+}();
+
+void WriteFiveDigits(char* out, std::uint32_t value) {
+  out[0] = static_cast<char>('0' + value / 10000);
+  value %= 10000;
+  std::copy_n(&kDigitPairs[2 * (value / 100)], 2, out + 1);
+  std::copy_n(&kDigitPairs[2 * (value % 100)], 2, out + 3);
+}
+
+// Exactly ten digits of a value below 10^10, leading zeros included. Two 32-bit halves
+// keep the divisions cheap on the hot path.
+void WriteTenDigits(char* out, std::uint64_t value) {
+  const auto high = static_cast<std::uint32_t>(value / 100000);
+  const auto low = static_cast<std::uint32_t>(value % 100000);
+  WriteFiveDigits(out, high);
+  WriteFiveDigits(out + 5, low);
 }
 
 // Ten significant digits in fixed notation from the 17-digit form: the 11th digit alone
@@ -125,29 +142,38 @@ std::string WriteTenSignificantDigits(bool negative, SeventeenDigits form) {
   const int decimals = form.exponent < 10 ? 10 - form.exponent : 0;
   std::uint64_t ten = form.digits / kTenTo7;
   int integerDigits = form.exponent;
-  if ((form.digits / (kTenTo7 / 10)) % 10 >= 5) {
+  // The 11th digit is 5 or more exactly when the seven cut digits reach 5000000.
+  if (form.digits - ten * kTenTo7 >= kTenTo7 / 2) {
     ++ten;
     if (ten == kTenTo10) {
       ten = kTenTo9;
       ++integerDigits;
     }
   }
+  const int digitCount = integerDigits + decimals;
+  if (digitCount > 11) {
+    // Only magnitudes from 10^10 up: a whole number padded with zeros.
+    std::string text = negative ? "-" : "";
+    text.resize(text.size() + 10);
+    WriteTenDigits(text.data() + text.size() - 10, ten);
+    text.append(static_cast<std::size_t>(digitCount - 10), '0');
+    return text;
+  }
 
-  // Up to 309 integer digits for the largest doubles; 13 bytes for every converted value.
-  std::array<char, 320> text;
+  // Ten digits, and an eleventh zero after a carry out of the first one.
+  std::array<char, 11> digits;
+  WriteTenDigits(digits.data(), ten);
+  digits[10] = '0';
+
+  std::array<char, 16> text;  // a sign, 11 digits and the point at most
   char* out = text.data();
   if (negative) {
     *out++ = '-';
   }
-  std::array<char, 320> digits;
-  const int digitCount = integerDigits + decimals;
-  WriteDigits(digits.data(), ten, 10);
-  std::fill(digits.data() + 10, digits.data() + digitCount, '0');
-
   if (integerDigits == 0) {
     *out++ = '0';
   }
-  out = std::copy(digits.data(), digits.data() + integerDigits, out);
+  out = std::copy_n(digits.data(), integerDigits, out);
   if (decimals > 0) {
     const char* decimalsBegin = digits.data() + integerDigits;
     const char* decimalsEnd = digits.data() + digitCount;
@@ -172,8 +198,9 @@ std::string WriteBelowFixedRange(bool negative, double magnitude) {
   if (tenBillionths == 0) {
     return "0.";
   }
-  std::array<char, 16> decimals;
-  char* end = WriteDigits(decimals.data(), tenBillionths, 10);
+  std::array<char, 10> decimals;
+  WriteTenDigits(decimals.data(), tenBillionths);
+  char* end = decimals.data() + decimals.size();
   while (end[-1] == '0') {
     --end;
   }
