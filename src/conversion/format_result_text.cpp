@@ -160,30 +160,37 @@ std::string WriteTenSignificantDigits(bool negative, SeventeenDigits form) {
     return text;
   }
 
-  // Ten digits, and an eleventh zero after a carry out of the first one.
-  std::array<char, 11> digits;
-  WriteTenDigits(digits.data(), ten);
-  digits[10] = '0';
-
+  // The digits are written once, in place; the point is let in behind the integer digits.
+  // Reading back only single bytes keeps each load inside one earlier store, which is fast.
   std::array<char, 16> text;  // a sign, 11 digits and the point at most
   char* out = text.data();
   if (negative) {
     *out++ = '-';
   }
+  char* end = nullptr;
   if (integerDigits == 0) {
     *out++ = '0';
-  }
-  out = std::copy_n(digits.data(), integerDigits, out);
-  if (decimals > 0) {
-    const char* decimalsBegin = digits.data() + integerDigits;
-    const char* decimalsEnd = digits.data() + digitCount;
-    while (decimalsEnd > decimalsBegin && decimalsEnd[-1] == '0') {
-      --decimalsEnd;
-    }
     *out++ = '.';
-    out = std::copy(decimalsBegin, decimalsEnd, out);
+    WriteTenDigits(out, ten);
+    end = out + 10;
+  } else {
+    WriteTenDigits(out, ten);
+    out[10] = '0';  // the eleventh digit after a carry out of the first one
+    end = out + digitCount;
+    if (decimals > 0) {
+      for (char* at = end; at > out + integerDigits; --at) {
+        *at = at[-1];
+      }
+      out[integerDigits] = '.';
+      ++end;
+    }
   }
-  return std::string(text.data(), out);
+  if (decimals > 0) {
+    while (end[-1] == '0') {  // the point stops it
+      --end;
+    }
+  }
+  return std::string(text.data(), end);
 }
 
 // Below 0.1 the field keeps its ten decimals: the value is rounded to them once.
