@@ -135,6 +135,30 @@ void WriteTenDigits(char* out, std::uint64_t value) {
   WriteFiveDigits(out + 5, low);
 }
 
+// How many of the ten digits WriteTenDigits writes for `value` are zeros at the end; found
+// from the two halves at once rather than byte by byte.
+int TrailingZerosOfTenDigits(std::uint64_t value) {
+  auto half = static_cast<std::uint32_t>(value % 100000);
+  int zeros = 0;
+  if (half == 0) {
+    half = static_cast<std::uint32_t>(value / 100000);
+    zeros = 5;
+  }
+  if (half == 0) {
+    return 10;
+  }
+  if (half % 10000 == 0) {
+    return zeros + 4;
+  }
+  if (half % 1000 == 0) {
+    return zeros + 3;
+  }
+  if (half % 100 == 0) {
+    return zeros + 2;
+  }
+  return zeros + (half % 10 == 0 ? 1 : 0);
+}
+
 // Ten significant digits in fixed notation from the 17-digit form: the 11th digit alone
 // decides the cut, a carry out of the first digit lengthens the integer part, and the number
 // of decimals stays what the magnitude before the cut gave.
@@ -185,11 +209,9 @@ std::string WriteTenSignificantDigits(bool negative, SeventeenDigits form) {
       ++end;
     }
   }
-  if (decimals > 0) {
-    while (end[-1] == '0') {  // the point stops it
-      --end;
-    }
-  }
+  // Zeros at the end of the decimals go; the digits past the ten are zeros too.
+  const int zerosAtEnd = digitCount - 10 + TrailingZerosOfTenDigits(ten);
+  end -= zerosAtEnd < decimals ? zerosAtEnd : decimals;
   return std::string(text.data(), end);
 }
 
