@@ -3,9 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTest>
 
 #include "framework/qt/qt_backend.h"
@@ -18,13 +15,8 @@ void Click(const framework::CWnd& window, int control) {
   if (widget == nullptr) {
     return;
   }
-  QPoint at = widget->rect().center();
-  if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-    QStyleOptionButton option;
-    option.initFrom(radio);
-    at = radio->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio).center();
-  }
-  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+  // A radio button takes a click anywhere in its rectangle, as every other control does.
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
 void TypeInto(const framework::CWnd& window, int control, std::string_view text) {

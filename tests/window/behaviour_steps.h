@@ -16,8 +16,7 @@
 
 namespace fokuro::testing {
 
-// A mouse click where the control takes it: a radio button on its indicator, since its
-// label may be shorter than the control's rectangle.
+// A mouse click in the middle of the control.
 void Click(const framework::CWnd& window, int control);
 
 // Focuses the field with a click, goes to the end of its text and types `text`.
