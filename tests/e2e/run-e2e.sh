@@ -389,10 +389,10 @@ case_clear_keeps_results() {
   expect_field "$app_window" 4017 "82.5"
 }
 
-# The help file the program must ask for: its own path, cut at the last full stop when
-# there is one, with ".HLP".
+# The help file the program must ask for: its own path, cut at the last full stop of the
+# file name when it has one (a dotted folder keeps its dot), with ".HLP".
 expected_help_file() {
-  case "$program" in
+  case "${program##*/}" in
     *.*) printf '%s.HLP' "${program%.*}" ;;
     *) printf '%s.HLP' "$program" ;;
   esac
